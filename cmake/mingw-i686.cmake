@@ -1,0 +1,15 @@
+# Cross build for 32-bit Windows with Debian's MinGW-w64 (POSIX threads flavour).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(tool i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${tool}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${tool}-g++-posix)
+set(CMAKE_RC_COMPILER ${tool}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${tool})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# One file: no libgcc, libstdc++, winpthread or zlib DLL beside setup.exe.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
