@@ -4,6 +4,7 @@
 
 namespace {
 CWinApp* s_pApp = nullptr;
+HINSTANCE s_hResource = nullptr;
 
 // The file name of the program without folder and extension ("setup").
 std::string ModuleTitle(HINSTANCE hInstance)
@@ -65,6 +66,16 @@ CWinApp* AfxGetApp()
 HINSTANCE AfxGetInstanceHandle()
 {
     return s_pApp ? s_pApp->m_hInstance : GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return s_hResource ? s_hResource : AfxGetInstanceHandle();
+}
+
+void AfxSetResourceHandle(HINSTANCE hResource)
+{
+    s_hResource = hResource;
 }
 
 HWND AfxGetMainHwnd()

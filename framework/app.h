@@ -40,6 +40,9 @@ private:
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
+// The module whose resources the program loads (the program itself unless set).
+HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE hResource);
 // The main window's handle, or null.
 HWND AfxGetMainHwnd();
 
