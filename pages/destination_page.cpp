@@ -85,7 +85,7 @@ bool HasDoubleBackslash(const std::string& path)
     return false;
 }
 
-CDestinationPage::CDestinationPage(CWnd* pParentWnd) : CHeaderPage(IDD_DESTINATION, pParentWnd)
+CDestinationPage::CDestinationPage(CWnd* pParentWnd) : CHeaderPage(IDD_DESTINATION_PAGE, pParentWnd)
 {
 }
 

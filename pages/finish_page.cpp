@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "framework/data_exchange.h"
 
-CFinishPage::CFinishPage(CWnd* pParentWnd) : CHeaderPage(IDD_FINISH, pParentWnd)
+CFinishPage::CFinishPage(CWnd* pParentWnd) : CHeaderPage(IDD_FINISH_PAGE, pParentWnd)
 {
 }
 

@@ -21,7 +21,7 @@ BOOL CInstallWizard::OnInitDialog()
     SetDlgItemTextA(m_hWnd, ID_WIZNEXT, g_textSlots[6]);
     SetDlgItemTextA(m_hWnd, IDCANCEL, g_textSlots[7]);
     SetDlgItemTextA(m_hWnd, ID_WIZFINISH, g_textSlots[8]);
-    SetPlaceholderID(IDC_PLACEHOLDER);
+    SetPlaceholderID(IDC_PAGE_PLACEHOLDER);
     CWizardSheet::OnInitDialog();
     return TRUE;
 }
@@ -35,10 +35,10 @@ void RunInstallerWizard()
     CProgressPage progressPage;
     CFinishPage finishPage;
 
-    wizard.AddPage(&licensePage, IDD_LICENSE);
-    wizard.AddPage(&destinationPage, IDD_DESTINATION);
-    wizard.AddPage(&progressPage, IDD_PROGRESS);
-    wizard.AddPage(&finishPage, IDD_FINISH);
+    wizard.AddPage(&licensePage, IDD_LICENSE_PAGE);
+    wizard.AddPage(&destinationPage, IDD_DESTINATION_PAGE);
+    wizard.AddPage(&progressPage, IDD_PROGRESS_PAGE);
+    wizard.AddPage(&finishPage, IDD_FINISH_PAGE);
 
     // The folder browser finds the wizard as the main window and takes it as owner.
     CWinApp* app = AfxGetApp();

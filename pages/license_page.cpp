@@ -6,7 +6,7 @@
 #include "framework/app.h"
 #include "framework/data_exchange.h"
 
-CLicensePage::CLicensePage(CWnd* pParentWnd) : CWizardPage(IDD_LICENSE, pParentWnd)
+CLicensePage::CLicensePage(CWnd* pParentWnd) : CWizardPage(IDD_LICENSE_PAGE, pParentWnd)
 {
 }
 

@@ -5,7 +5,7 @@
 #include "install/install_run.h"
 #include "wizard/wizard_sheet.h"
 
-CProgressPage::CProgressPage(CWnd* pParentWnd) : CHeaderPage(IDD_PROGRESS, pParentWnd)
+CProgressPage::CProgressPage(CWnd* pParentWnd) : CHeaderPage(IDD_PROGRESS_PAGE, pParentWnd)
 {
 }
 

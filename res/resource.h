@@ -2,31 +2,32 @@
 // numbers the pages and the wizard look their windows up by.
 #pragma once
 
-// Dialog templates.
+// Icons: the wizard window's icon (big and small) and the pages' 32 x 32 header icon.
+#define IDI_WIZARD 128
+#define IDI_HEADER 130
+// The licence page's picture (120 x 260, 16 colours).
+#define IDB_LICENSE 132
+
+// Dialog templates: the wizard window and its pages, in wizard order.
 #define IDD_WIZARD 131
-#define IDD_LICENSE 135
-#define IDD_DESTINATION 136
-#define IDD_PROGRESS 137
-#define IDD_FINISH 138
+#define IDD_LICENSE_PAGE 135
+#define IDD_DESTINATION_PAGE 136
+#define IDD_PROGRESS_PAGE 137
+#define IDD_FINISH_PAGE 138
 
-// Pictures.
-#define IDI_SETUP 128   // the window's icon, big and small
-#define IDI_HEADER 130  // the pages' header icon
-#define IDB_LICENSE 132 // the licence page's picture
-
-// Resources of type "FILE".
+// Resources of type "FILE": the payload archive and the licence texts, one per language table.
 #define IDR_PAYLOAD 139
 #define IDR_LICENSE_ZH_CN 142
 #define IDR_LICENSE_EN 143
 #define IDR_LICENSE_ZH_TW 144
 
-// The wizard window's buttons and page placeholder.
+// The wizard window's buttons and the placeholder whose top-left corner receives the pages.
 #define ID_WIZBACK 12323
 #define ID_WIZNEXT 12324
 #define ID_WIZFINISH 12325
-#define IDC_PLACEHOLDER 1002
+#define IDC_PAGE_PLACEHOLDER 1002
 
-// Controls shared by the pages.
+// Controls of the pages; 1007 to 1010 are shared by the pages with a header band.
 #define IDC_LICENSE_TEXT 1003
 #define IDC_ACCEPT 1004
 #define IDC_REFUSE 1005

@@ -1,0 +1,93 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : AfxGetMainHwnd();
+    m_nEndResult = -1;
+    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner, &CDialog::DlgProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    if (m_hWnd)
+        return FALSE;
+    m_nIDTemplate = nIDTemplate;
+    if (pParentWnd)
+        m_pParentWnd = pParentWnd;
+    m_nEndResult = -1;
+    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    HWND hWnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(nIDTemplate), hParent,
+                                     &CDialog::DlgProc, reinterpret_cast<LPARAM>(this));
+    return hWnd != nullptr;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nEndResult = nResult;
+    if (m_hWnd)
+        ::EndDialog(m_hWnd, nResult);
+}
+
+// The dialog manager calls this procedure. At WM_INITDIALOG the window is bound to its
+// object and from then on its messages come in through CWnd's procedure, with the dialog
+// manager as the default processing (where this procedure answers FALSE to everything).
+INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    if (FromHandle(hWnd))
+        return TRUE;  // the default processing of WM_INITDIALOG: let the manager set the focus
+    CDialog* pDlg = reinterpret_cast<CDialog*>(lParam);
+    if (!pDlg || !pDlg->SubclassWindow(hWnd))
+        return TRUE;
+    return pDlg->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED && lParam != 0)
+        return FALSE;
+    switch (LOWORD(wParam))
+    {
+    case IDOK:
+        OnOK();
+        return TRUE;
+    case IDCANCEL:
+        OnCancel();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    // Like a data-exchange dialog: read the controls back, then end.
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
