@@ -174,9 +174,9 @@ LRESULT CDestinationPage::OnWizardNext()
     if (!hEdit)
         return -1;
 
-    int length = GetWindowTextLengthA(hEdit);
+    int length = ::GetWindowTextLengthA(hEdit);
     std::string text(size_t(length) + 1, '\0');
-    text.resize(size_t(GetWindowTextA(hEdit, &text[0], length + 1)));
+    text.resize(size_t(::GetWindowTextA(hEdit, &text[0], length + 1)));
     std::string path = Trim(text);
 
     if (path.empty() || path.find(":\\") != 1 || HasDoubleBackslash(path))

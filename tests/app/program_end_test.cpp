@@ -25,7 +25,8 @@ TEST(ProgramEnd, ScriptIsCompleteOnlyAfterTheProcessEnded)
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, "ostrevan_test_ready");
     HANDLE go = CreateEventA(nullptr, TRUE, FALSE, "ostrevan_test_go");
     std::string cmd = "\"" + self + "\" \"" + script + "\" ostrevan_test_ready ostrevan_test_go";
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         << "cannot start " << self;
