@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -456,6 +457,36 @@ TEST_F(LabelTest, SettersChainOnTheSameControl)
     l.SetSunken(false).SetBorder(false);
     EXPECT_FALSE(l.GetExStyle() & WS_EX_STATICEDGE);
     EXPECT_FALSE(l.GetStyle() & WS_BORDER);
+}
+
+TEST_F(LabelTest, DataExchangeBindsOnce)
+{
+    HWND bound = host.label.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandle(bound), &host.label);
+    host.UpdateData(FALSE);
+    host.UpdateData(TRUE);
+    EXPECT_EQ(host.label.m_hWnd, bound);
+    CStatic missing;
+    CDataExchange dx(&host, FALSE);
+    EXPECT_FALSE(DDX_Control(&dx, 4321, missing));
+    EXPECT_EQ(missing.m_hWnd, nullptr);
+}
+
+TEST(GdiObjects, OwnTheirHandleAndMove)
+{
+    CBrush first;
+    ASSERT_TRUE(first.CreateSolidBrush(RGB(1, 2, 3)));
+    HBRUSH handle = first;
+    CBrush second(std::move(first));
+    EXPECT_EQ(first.GetSafeHandle(), nullptr);
+    EXPECT_EQ(second.GetSafeHandle(), handle);
+    {
+        CBrush third;
+        third = std::move(second);
+        EXPECT_EQ(::GetObjectType(handle), static_cast<DWORD>(OBJ_BRUSH));
+    }
+    EXPECT_EQ(::GetObjectType(handle), 0u) << "deleted with its last holder";
+    static_assert(!std::is_copy_constructible<CFont>::value, "GDI holders are not copied");
 }
 
 TEST_F(LabelTest, ScreenPaintMatchesPrintedImage)

@@ -280,6 +280,35 @@ TEST_F(WizardTest, RefusalsKeepThePreviousPage)
     b.killResult = TRUE;
 }
 
+TEST_F(WizardTest, PageWithoutTemplateCannotBeActivated)
+{
+    ScriptPage missing{"M", IDD_DESTINATION_PAGE};
+    sheet.AddPage(&a, IDD_LICENSE_PAGE);
+    sheet.AddPage(&missing, 999);  // the id names the template too, and there is none
+    ASSERT_TRUE(sheet.Create(IDD_WIZARD, nullptr));
+    g_log.clear();
+    sheet.OnNext();
+    EXPECT_EQ(g_log, (Log{"A:next"}));
+    EXPECT_FALSE(missing.m_bCreated);
+    EXPECT_EQ(sheet.GetActivePage(), &a);
+    EXPECT_TRUE(a.Shown());
+    EXPECT_EQ(Buttons(sheet), "Sd Se Se he");
+    sheet.DestroyWindow();  // while the local page lives
+}
+
+TEST_F(WizardTest, EmptySheetOpensAndIgnoresTheButtons)
+{
+    ASSERT_TRUE(sheet.Create(IDD_WIZARD, nullptr));
+    EXPECT_EQ(sheet.GetFirstPage(), nullptr);
+    EXPECT_EQ(sheet.GetActivePage(), nullptr);
+    EXPECT_FALSE(sheet.ActivateFirstPage());
+    for (int id : {ID_WIZNEXT, ID_WIZBACK, ID_WIZFINISH})
+        ::SendMessageA(sheet.m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    EXPECT_EQ(sheet.GetEndResult(), -1);
+    ::SendMessageA(sheet.m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(sheet.GetEndResult(), IDCANCEL);
+}
+
 TEST_F(WizardTest, FinishRefusedByHiddenCreatedPage)
 {
     Open({&a, &b, &c, &d});
