@@ -233,8 +233,7 @@ TEST_F(LabelTest, RotatedTextStartsAtTheCentre)
     e.rotate = true;
     std::vector<uint32_t> px = Render();
     EXPECT_EQ(px, e.Draw());
-    // Upwards from the centre: no text right of the baseline's column plus a line height,
-    // and none below the centre.
+    // At 90 degrees the text runs upwards from the centre: nothing is drawn below it.
     for (int y = kH / 2 + 1; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
             EXPECT_EQ(px[y * kW + x], px[0]) << x << "," << y;
