@@ -1,5 +1,4 @@
-// CStyledStatic: a static text control that paints itself (colours, font, shadow, rotation,
-// flashing, link behaviour). Its setters return the control, so calls chain.
+// CStyledStatic: the label control, a static text control that paints itself.
 #pragma once
 #include <windows.h>
 
@@ -7,6 +6,8 @@
 #include "framework/dc.h"
 #include "framework/gdi.h"
 
+// Its own colours, font, transparency, shadow, rotation, flashing and link behaviour.
+// Every setter returns the control, so calls chain.
 class CStyledStatic : public CStatic
 {
 public:

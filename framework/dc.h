@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/window.h"
+
 // A device context this object does not own. Draw with the Win32 calls on m_hDC;
 // only what Win32 lacks is added here.
 class CDC
@@ -31,6 +33,7 @@ class CPaintDC : public CDC
 {
 public:
     explicit CPaintDC(HWND hWnd);
+    explicit CPaintDC(CWnd* pWnd) : CPaintDC(pWnd->m_hWnd) {}
     ~CPaintDC() override;
 
     PAINTSTRUCT m_ps;

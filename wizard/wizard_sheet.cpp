@@ -9,7 +9,6 @@ static_assert(ID_WIZBACK == 12323 && ID_WIZNEXT == 12324 && ID_WIZFINISH == 1232
 
 CWizardSheet::CWizardSheet(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd)
 {
-    m_pageList.reserve(10);
 }
 
 CWizardSheet::~CWizardSheet() = default;
