@@ -10,8 +10,64 @@ INT_PTR CDialog::DoModal()
 {
     HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : AfxGetMainHwnd();
     m_nEndResult = -1;
-    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner, &CDialog::DlgProc,
-                             reinterpret_cast<LPARAM>(this));
+    m_bModal = true;
+    m_bEnded = false;
+    HWND hWnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
+                                     &CDialog::DlgProc, reinterpret_cast<LPARAM>(this));
+    if (!hWnd)
+    {
+        m_bModal = false;
+        return -1;
+    }
+    bool bOwnerEnabled = hOwner && hOwner != hWnd && ::IsWindowEnabled(hOwner);
+    if (bOwnerEnabled)
+        ::EnableWindow(hOwner, FALSE);
+    if (!m_bEnded)
+        ::ShowWindow(hWnd, SW_SHOW);
+
+    // Our own loop rather than the dialog manager's, which would hand Enter and
+    // Escape pressed inside a page to the frame's default and Cancel buttons.
+    MSG msg;
+    while (!m_bEnded)
+    {
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0)
+        {
+            if (got == 0)
+                ::PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        if (!PreTranslateInput(msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+
+    if (bOwnerEnabled)
+        ::EnableWindow(hOwner, TRUE);
+    if (hOwner && ::GetActiveWindow() == hWnd)
+        ::SetActiveWindow(hOwner);
+    if (::IsWindow(hWnd))
+        ::DestroyWindow(hWnd);
+    m_bModal = false;
+    return m_nEndResult;
+}
+
+bool CDialog::PreTranslateInput(MSG& msg)
+{
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    for (HWND h = msg.hwnd; h; h = ::GetParent(h))
+    {
+        char cls[8] = {};
+        ::GetClassNameA(h, cls, sizeof cls);
+        if (lstrcmpA(cls, "#32770") == 0 && ::IsDialogMessageA(h, &msg))
+            return true;
+        if (!(::GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    return false;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
@@ -31,6 +87,17 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 void CDialog::EndDialog(int nResult)
 {
     m_nEndResult = nResult;
+    if (m_bModal)
+    {
+        // The modal loop notices at its next message; the window goes when it returns.
+        m_bEnded = true;
+        if (m_hWnd)
+        {
+            ::ShowWindow(m_hWnd, SW_HIDE);
+            ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        }
+        return;
+    }
     if (m_hWnd)
         ::EndDialog(m_hWnd, nResult);
 }

@@ -33,6 +33,11 @@ protected:
 
 private:
     static INT_PTR CALLBACK DlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Keyboard input goes to the innermost dialog first, so Enter and Escape inside
+    // a child dialog reach that dialog, not the frame around it.
+    static bool PreTranslateInput(MSG& msg);
 
     int m_nEndResult = -1;
+    bool m_bModal = false;
+    bool m_bEnded = false;
 };

@@ -178,6 +178,18 @@ TEST_F(SetupTest, DefaultInstallationFromFirstPageToFinish)
     EXPECT_EQ(ItemText(PageWindow(), 1013), kDefaultFolder);
     Snap("2-destination");
 
+    // Escape and Enter typed in the folder box belong to the page, which ignores them.
+    HWND edit = GetDlgItem(PageWindow(), 1013);
+    for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN)})
+    {
+        PostMessageA(edit, WM_KEYDOWN, key, 0x00010001);
+        PostMessageA(edit, WM_KEYUP, key, 0xC0010001);
+    }
+    Sleep(1500);
+    EXPECT_TRUE(NoMessageBox(m_process->pid()));
+    EXPECT_EQ(Current(), kDestination);
+    EXPECT_TRUE(m_process->IsRunning());
+
     Click(12324);
     MessageBoxSeen ask = NextBox();
     EXPECT_EQ(ask.caption, "Install");
