@@ -125,29 +125,36 @@ TEST_F(InstallRunTest, UnreadableEntryShowsTheReadersTextAndKeepsEarlierFiles)
 
 TEST_F(InstallRunTest, TargetThatCannotBeCreatedFailsTheRun)
 {
-    // A read-only file of the same name, and a file in a folder the run does not create.
-    std::string readOnly = g_strInstallDir + "locked.txt";
-    HANDLE h = CreateFileA(readOnly.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    CloseHandle(h);
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    // A file another program holds open without sharing, a folder where the file
+    // should go, and a file in a folder the run does not create. (A read-only file
+    // would do on Windows; Wine running as root writes over read-only files.)
+    std::string held = g_strInstallDir + "held.txt";
+    HANDLE hHeld = CreateFileA(held.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    CreateDirectoryA((g_strInstallDir + "taken.txt").c_str(), nullptr);
 
     const std::vector<ZipItem> cases[] = {
-        {{"ok.txt", "fine"}, {"locked.txt", "new"}},
+        {{"ok.txt", "fine"}, {"held.txt", "new"}},
+        {{"ok.txt", "fine"}, {"taken.txt", "new"}},
         {{"ok.txt", "fine"}, {"sub/", ""}, {"sub/file.txt", "nested"}},
     };
     for (const auto& items : cases)
     {
+        DeleteFileA((g_strInstallDir + "ok.txt").c_str());
         std::string zip = MakeZip(items);
         PayloadModule payload(&zip);
         MessageBoxWatcher watcher;
-        EXPECT_FALSE(RunInstall(m_host.hwnd()));
+        EXPECT_FALSE(RunInstall(m_host.hwnd())) << items.back().name;
         EXPECT_TRUE(watcher.Seen().empty());
         EXPECT_EQ(ReadFileBytes(g_strInstallDir + "ok.txt"), "fine");
     }
-    EXPECT_EQ(ReadFileBytes(readOnly), "");
+    CloseHandle(hHeld);
+    EXPECT_EQ(ReadFileBytes(held), "");
     EXPECT_FALSE(FileExists(g_strInstallDir + "sub"));
     ExpectNoTempLeft();
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::vector<std::string> lines = ScriptLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "P0," + g_strInstallDir + "ok.txt,0"), 3);
+    EXPECT_EQ(lines.size(), 12u);  // three runs of three J lines and one P line
 }
 
 TEST_F(InstallRunTest, EntryNamesLeavingTheInstallFolderAreRefused)
@@ -200,6 +207,69 @@ TEST(EntryNames, SafetyRules)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsSafeEntryName(c.name), c.safe) << c.name;
+}
+
+}  // namespace
+
+namespace {
+
+// Run by tests/install/run-full-disk.sh, which maps drive T: to a 64 KB tmpfs.
+class FullDisk : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (GetDriveTypeA("T:\\") == DRIVE_NO_ROOT_DIR)
+            GTEST_SKIP() << "no small drive T: in this run";
+        CoInitialize(nullptr);
+        SelectLanguage(936);
+        m_tempBefore = PayloadTempFiles();
+    }
+    void TearDown() override
+    {
+        g_uninstallScript.Close();
+        g_strInstallDir.clear();
+        RemoveTree("T:\\inst");
+        CoUninitialize();
+    }
+    std::vector<std::string> m_tempBefore;
+    InstallHost m_host;
+};
+
+TEST_F(FullDisk, ShortWriteOfAnInstalledFileFailsTheRun)
+{
+    CreateDirectoryA("T:\\inst", nullptr);
+    g_strInstallDir = "T:\\inst\\";
+    ASSERT_TRUE(OpenUninstallScript(g_strInstallDir));
+    std::string zip = MakeZip({{"small.txt", "fits"}, {"big.bin", std::string(200000, 'b')}, {"after.txt", "x"}});
+    PayloadModule payload(&zip);
+    EXPECT_FALSE(RunInstall(m_host.hwnd()));
+    EXPECT_EQ(ReadFileBytes("T:\\inst\\small.txt"), "fits");
+    EXPECT_FALSE(FileExists("T:\\inst\\big.bin"));  // no half-written file is left
+    EXPECT_FALSE(FileExists("T:\\inst\\after.txt"));
+    EXPECT_EQ(PayloadTempFiles(), m_tempBefore);
+    g_uninstallScript.Close();
+    std::string script = ReadFileBytes("T:\\inst\\uninstall.ini");
+    EXPECT_NE(script.find("P0,T:\\inst\\small.txt,0\r\n"), std::string::npos);
+    EXPECT_EQ(script.find("big.bin"), std::string::npos);
+}
+
+TEST_F(FullDisk, ShortWriteOfThePayloadCopyFailsTheRunAndLeavesNoCopy)
+{
+    g_strInstallDir = "C:\\";
+    char oldTmp[MAX_PATH + 1] = {};
+    GetEnvironmentVariableA("TMP", oldTmp, MAX_PATH);
+    SetEnvironmentVariableA("TMP", "T:\\");
+    std::string zip = MakeZip({{"big.bin", std::string(200000, 'b')}});
+    PayloadModule payload(&zip);
+    EXPECT_FALSE(RunInstall(m_host.hwnd()));
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA("T:\\KV*.tmp", &fd);
+    EXPECT_EQ(h, INVALID_HANDLE_VALUE);
+    if (h != INVALID_HANDLE_VALUE)
+        FindClose(h);
+    SetEnvironmentVariableA("TMP", oldTmp);
+    EXPECT_FALSE(FileExists("C:\\big.bin"));
 }
 
 }  // namespace
