@@ -81,18 +81,6 @@ void ShowStatus(HWND hPage, const char* text)
     }
 }
 
-void SetProgressRange(HWND hPage, int nCount)
-{
-    HWND hProgress = GetDlgItem(hPage, kProgressId);
-    if (!hProgress)
-        return;
-    if (nCount <= 0xFFFF)
-        SendMessageA(hProgress, PBM_SETRANGE, 0, MAKELPARAM(0, nCount));
-    else
-        SendMessageA(hProgress, PBM_SETRANGE32, 0, nCount);
-    UpdateWindow(hProgress);
-}
-
 void SetProgressPos(HWND hPage, int nPos)
 {
     HWND hProgress = GetDlgItem(hPage, kProgressId);
@@ -108,6 +96,18 @@ bool IsFolderEntry(const std::string& name)
 }
 
 }  // namespace
+
+void SetProgressRange(HWND hPage, int nCount)
+{
+    HWND hProgress = GetDlgItem(hPage, kProgressId);
+    if (!hProgress)
+        return;
+    if (nCount <= 0xFFFF)
+        SendMessageA(hProgress, PBM_SETRANGE, 0, MAKELPARAM(0, nCount));
+    else
+        SendMessageA(hProgress, PBM_SETRANGE32, 0, nCount);
+    UpdateWindow(hProgress);
+}
 
 bool IsSafeEntryName(const std::string& name)
 {

@@ -16,6 +16,10 @@ BOOL RunInstall(HWND hPage);
 // Writes the program's resource of type "FILE" with this id into the file.
 bool WriteResourceToFile(int nResourceId, std::string path);
 
+// Sets the page's progress bar (control 1016) to the range 0..nCount, with the
+// 32-bit message when the count does not fit 16 bits.
+void SetProgressRange(HWND hPage, int nCount);
+
 // True when the archive entry name stays inside the folder it is written to:
 // not absolute, not drive-qualified, no ':' at all, no ".." component, with
 // either separator; double-byte characters of the active code page are honoured.

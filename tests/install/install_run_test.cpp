@@ -7,6 +7,8 @@
 #include "tests/support/msgbox_watcher.h"
 #include "tests/support/zip_writer.h"
 
+#include <commctrl.h>
+
 namespace {
 
 const std::string kJ1 = "J0,2,Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ostrevan4.1C\\DisplayName,";
@@ -176,6 +178,25 @@ TEST_F(InstallRunTest, EntryNamesLeavingTheInstallFolderAreRefused)
     EXPECT_FALSE(FileExists("C:\\evil.txt"));
     EXPECT_FALSE(FileExists(g_strInstallDir + "evil.txt"));
     ExpectNoTempLeft();
+}
+
+TEST_F(InstallRunTest, ProgressRangeBeyond16Bits)
+{
+    // Entry counts past 65535 keep their full value (the 16-bit range message would cut them).
+    const struct
+    {
+        int nCount;
+        const char* range;
+    } cases[] = {{0, "range 0-0"}, {5, "range 0-5"}, {65535, "range 0-65535"}, {65536, "range 0-65536"},
+                 {70000, "range 0-70000"}};
+    for (const auto& c : cases)
+    {
+        m_host.progress.clear();
+        SetProgressRange(m_host.hwnd(), c.nCount);
+        EXPECT_EQ(m_host.progress, (std::vector<std::string>{c.range}));
+    }
+    HWND bar = GetDlgItem(m_host.hwnd(), 1016);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, FALSE, 0), 70000);
 }
 
 TEST(EntryNames, SafetyRules)
