@@ -275,22 +275,4 @@ TEST_F(FullDisk, ShortWriteOfAnInstalledFileFailsTheRun)
     EXPECT_EQ(script.find("big.bin"), std::string::npos);
 }
 
-TEST_F(FullDisk, ShortWriteOfThePayloadCopyFailsTheRunAndLeavesNoCopy)
-{
-    g_strInstallDir = "C:\\";
-    char oldTmp[MAX_PATH + 1] = {};
-    GetEnvironmentVariableA("TMP", oldTmp, MAX_PATH);
-    SetEnvironmentVariableA("TMP", "T:\\");
-    std::string zip = MakeZip({{"big.bin", std::string(200000, 'b')}});
-    PayloadModule payload(&zip);
-    EXPECT_FALSE(RunInstall(m_host.hwnd()));
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA("T:\\KV*.tmp", &fd);
-    EXPECT_EQ(h, INVALID_HANDLE_VALUE);
-    if (h != INVALID_HANDLE_VALUE)
-        FindClose(h);
-    SetEnvironmentVariableA("TMP", oldTmp);
-    EXPECT_FALSE(FileExists("C:\\big.bin"));
-}
-
 }  // namespace
