@@ -180,6 +180,21 @@ TEST_F(InstallRunTest, EntryNamesLeavingTheInstallFolderAreRefused)
     ExpectNoTempLeft();
 }
 
+TEST_F(InstallRunTest, DriveRootAsInstallFolder)
+{
+    g_strInstallDir = "C:\\";
+    std::string zip = MakeZip({{"ostrevan_root_test.txt", "root"}});
+    PayloadModule payload(&zip);
+    ASSERT_TRUE(RunInstall(m_host.hwnd()));
+    EXPECT_EQ(ReadFileBytes("C:\\ostrevan_root_test.txt"), "root");
+    DeleteFileA("C:\\ostrevan_root_test.txt");
+    std::vector<std::string> lines = ScriptLines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.begin() + 8),
+              (std::vector<std::string>{"P0,C:\\ostrevan_root_test.txt,0", "P0,C:\\SpecsList.ini,0",
+                                        "P0,C:\\Tarvexis.ini,0", "P0,C:\\uninstall.ini,0", "U0,C:,0"}));
+}
+
 TEST_F(InstallRunTest, ProgressRangeBeyond16Bits)
 {
     // Entry counts past 65535 keep their full value (the 16-bit range message would cut them).
