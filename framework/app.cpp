@@ -1,5 +1,7 @@
 #include "framework/app.h"
 
+#include <commctrl.h>
+
 #include "framework/window.h"
 
 namespace {
@@ -91,6 +93,12 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     app->m_hInstance = hInstance;
     if (!app->m_bTitleGiven)
         app->m_strTitle = ModuleTitle(hInstance);
+
+    // Dialog templates may hold common controls (the progress bar): register them first.
+    INITCOMMONCONTROLSEX icc = {};
+    icc.dwSize = sizeof icc;
+    icc.dwICC = ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&icc);
 
     if (!app->InitInstance())
         return app->ExitInstance();
