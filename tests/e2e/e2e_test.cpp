@@ -2,7 +2,9 @@
 // folder of the test's own; afterwards files, registry and shortcuts are checked.
 #include <shlobj.h>
 
+#include <fstream>
 #include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -372,6 +374,197 @@ TEST_F(SetupTest, DamagedPayloadReportsTheArchiveErrorThenFails)
     EXPECT_TRUE(m_process->WaitForExit(kWait));
     EXPECT_TRUE(FileExists(std::string(kDefaultFolder) + "\\Tarvexion.exe"));
     EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\Help.chm"));
+}
+
+// Everything an installation may touch, listed: files on D:, the Start-menu
+// group, the desktop shortcut, the product's registry keys and values.
+void ListTree(const std::string& folder, std::string& out)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do
+    {
+        std::string name = fd.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        out += folder + "\\" + name + "\n";
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            ListTree(folder + "\\" + name, out);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
+
+std::string SubKeys(const char* path)
+{
+    std::string out;
+    HKEY h;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return "<no key>";
+    char name[256];
+    for (DWORD i = 0;; ++i)
+    {
+        DWORD n = sizeof name;
+        if (RegEnumKeyExA(h, i, name, &n, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        out += std::string(path) + "\\" + name + "\n";
+    }
+    RegCloseKey(h);
+    return out;
+}
+
+std::string MachineState()
+{
+    std::string state;
+    ListTree("D:", state);
+    ListTree(ShellFolder(CSIDL_COMMON_PROGRAMS), state);
+    ListTree(ShellFolder(CSIDL_DESKTOPDIRECTORY), state);
+    state += SubKeys("SOFTWARE");
+    state += SubKeys("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+    return state;
+}
+
+class UninstallTest : public SetupTest
+{
+protected:
+    const std::string kDir = std::string(kDefaultFolder) + "\\";
+
+    void InstallDefault()
+    {
+        Start();
+        GoToDestination();
+        Click(12324);
+        Answer(NextBox(), IDYES);
+        ASSERT_TRUE(WaitForPage(kFinishPage));
+        Click(12325);
+        ASSERT_TRUE(m_process->WaitForExit(kWait));
+    }
+
+    // Starts the installed uninstall.exe and answers its first question.
+    void StartUninstall(int nAnswer)
+    {
+        m_uninstall.reset(new DrivenProcess("\"" + kDir + "uninstall.exe\""));
+        ASSERT_TRUE(m_uninstall->started());
+        MessageBoxSeen ask = WaitForMessageBox(m_uninstall->pid(), kWait);
+        EXPECT_EQ(ask.caption, "Uninstall");
+        EXPECT_EQ(ask.text, "Are you sure you want uninstall Ostrevan4.1C?");
+        Answer(ask, nAnswer);
+        ASSERT_TRUE(m_uninstall->WaitForExit(kWait));
+    }
+
+    // The closing message of the copy that does the work.
+    std::string FinalMessage()
+    {
+        MessageBoxSeen done = WaitForMessageBoxTitled("Uninstall", kWait);
+        Answer(done, IDOK);
+        Sleep(1000);  // the copy ends after its last message
+        return done.text;
+    }
+
+    std::unique_ptr<DrivenProcess> m_uninstall;
+};
+
+TEST_F(UninstallTest, RemovesEverythingTheInstallationMade)
+{
+    std::string before = MachineState();
+    InstallDefault();
+    ASSERT_NE(MachineState(), before);
+    StartUninstall(IDYES);
+    EXPECT_EQ(FinalMessage(), "Uninstall succeed!");
+    EXPECT_EQ(MachineState(), before);
+    HKEY h;
+    EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvalend Server", 0, KEY_READ, &h), ERROR_SUCCESS);
+}
+
+TEST_F(UninstallTest, NoAtTheQuestionLeavesEverything)
+{
+    InstallDefault();
+    std::string installed = MachineState();
+    StartUninstall(IDNO);
+    Sleep(1000);
+    EXPECT_EQ(MachineState(), installed);
+}
+
+TEST_F(UninstallTest, FolderWithAUserFileStays)
+{
+    InstallDefault();
+    {
+        std::ofstream notes(kDir + "notes.txt");
+        notes << "mine";
+    }
+    StartUninstall(IDYES);
+    std::string text = FinalMessage();
+    EXPECT_NE(text.find(std::string(kDefaultFolder) + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("A53"), 0u);
+    EXPECT_NE(text.find("possibly need them"), std::string::npos) << text;
+    EXPECT_EQ(ReadFileBytes(kDir + "notes.txt"), "mine");
+    EXPECT_FALSE(FileExists(kDir + "Tarvexion.exe"));
+    EXPECT_FALSE(FileExists(kDir + "uninstall.exe"));
+    EXPECT_FALSE(FileExists(kDir + "uninstall.ini"));
+}
+
+TEST_F(UninstallTest, FileInUseIsLeftForTheNextStart)
+{
+    InstallDefault();
+    std::string dll = kDir + "Tarvexion.dll";
+    HANDLE held = CreateFileA(dll.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    StartUninstall(IDYES);
+    MessageBoxSeen retry = WaitForMessageBoxTitled("Uninstall", kWait);
+    EXPECT_EQ(retry.text, "Can't remove " + dll + ",retry?");
+    Answer(retry, IDNO);
+    std::string text = FinalMessage();
+    EXPECT_NE(text.find(dll + " will be removed after restart"), std::string::npos) << text;
+    CloseHandle(held);
+
+    char pending[8192] = {};
+    DWORD size = sizeof pending;
+    HKEY h;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
+                            &h),
+              ERROR_SUCCESS);
+    RegQueryValueExA(h, "PendingFileRenameOperations", nullptr, nullptr, reinterpret_cast<BYTE*>(pending), &size);
+    RegCloseKey(h);
+    std::string names(pending, size);
+    EXPECT_NE(names.find("Tarvexion.dll"), std::string::npos);
+    EXPECT_FALSE(FileExists(kDir + "Tarvexion.exe"));
+}
+
+TEST_F(UninstallTest, DamagedScriptIsReportedAndNothingRemoved)
+{
+    InstallDefault();
+    std::string script = ReadFileBytes(kDir + "uninstall.ini");
+    const struct
+    {
+        std::string bytes;
+        const char* why;
+    } cases[] = {
+        {"garbage\r\n" + script, "line 1 is of no known kind"},
+        {script.substr(0, script.size() - 2), "does not end with CR LF"},
+        {"P0,D:\\Program Files\\..\\x,0\r\n" + script, "unsafe path"},
+        {std::string(2000, 'A') + "\r\n", "too long"},
+    };
+    for (const auto& c : cases)
+    {
+        {
+            std::ofstream out(kDir + "uninstall.ini", std::ios::binary | std::ios::trunc);
+            out << c.bytes;
+        }
+        std::string state = MachineState();
+        DrivenProcess uninstall("\"" + kDir + "uninstall.exe\"");
+        MessageBoxSeen box = WaitForMessageBox(uninstall.pid(), kWait);
+        EXPECT_NE(box.text.find("damaged"), std::string::npos) << box.text;
+        EXPECT_NE(box.text.find(c.why), std::string::npos) << box.text;
+        Answer(box, IDOK);
+        EXPECT_TRUE(uninstall.WaitForExit(kWait));
+        EXPECT_EQ(MachineState(), state);
+    }
+    DeleteFileA((kDir + "uninstall.ini").c_str());
+    DrivenProcess uninstall("\"" + kDir + "uninstall.exe\"");
+    MessageBoxSeen box = WaitForMessageBox(uninstall.pid(), kWait);
+    EXPECT_NE(box.text.find("was not found"), std::string::npos) << box.text;
+    Answer(box, IDOK);
 }
 
 // Run by the test script after it has removed drive D: from the prefix.

@@ -102,6 +102,46 @@ MessageBoxSeen WaitForMessageBox(DWORD pid, DWORD timeoutMs)
     return seen;
 }
 
+namespace {
+struct TitledSearch
+{
+    std::string caption;
+    HWND found;
+};
+BOOL CALLBACK FindTitled(HWND hWnd, LPARAM lParam)
+{
+    TitledSearch* s = reinterpret_cast<TitledSearch*>(lParam);
+    char cls[32] = {};
+    GetClassNameA(hWnd, cls, sizeof cls);
+    if (IsWindowVisible(hWnd) && std::string(cls) == "#32770" && GetDlgItem(hWnd, 0xFFFF) &&
+        WindowText(hWnd) == s->caption)
+    {
+        s->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+MessageBoxSeen WaitForMessageBoxTitled(const std::string& caption, DWORD timeoutMs)
+{
+    TitledSearch s{caption, nullptr};
+    MessageBoxSeen seen;
+    WaitUntil(
+        [&] {
+            EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&s));
+            return s.found != nullptr;
+        },
+        timeoutMs);
+    if (s.found)
+    {
+        seen.hwnd = s.found;
+        seen.caption = WindowText(s.found);
+        seen.text = ItemText(s.found, 0xFFFF);
+    }
+    return seen;
+}
+
 void Answer(const MessageBoxSeen& box, int nButton)
 {
     if (!box.hwnd)

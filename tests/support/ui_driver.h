@@ -38,6 +38,8 @@ struct MessageBoxSeen
 
 // The next message box of the process (a dialog with the message text control).
 MessageBoxSeen WaitForMessageBox(DWORD pid, DWORD timeoutMs);
+// The next message box with this caption, from whichever program shows it.
+MessageBoxSeen WaitForMessageBoxTitled(const std::string& caption, DWORD timeoutMs);
 // Presses a message box's button (IDOK, IDYES, IDNO...).
 void Answer(const MessageBoxSeen& box, int nButton);
 // True when no message box of the process shows.
