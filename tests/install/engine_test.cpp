@@ -5,6 +5,7 @@
 #include "install/registry.h"
 #include "install/shortcuts.h"
 #include "tests/install/install_test_env.h"
+#include "tests/support/product_script.h"
 
 namespace {
 
@@ -64,28 +65,8 @@ TEST_F(ScriptTest, LineFormatsAndMessageBlockBytes)
         "J0,2,SOFTWARE\\Ostrevan4.1C,\r\n"
         "J0,2,Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ostrevan4.1C\\DisplayName,\r\n"
         "P0,C:\\a b,c\\x.txt,0\r\n"
-        "U0,C:,0\r\n"
-        "A10,Ostrevan4.1C\r\n"
-        "A13,OK\r\n"
-        "A36,Can't copy file %s to %s\r\n"
-        "A42,Removing files ...\r\n"
-        "A43,Are you sure you want uninstall %s?\r\n"
-        "A44,Remove\r\n"
-        "A45,Remove all\r\n"
-        "A46,Close\r\n"
-        "A47,%s will be removed after restart\r\n"
-        "A48,Uninstall\r\n"
-        "A49,Can't process %s\r\n"
-        "A50,Uninstall succeed!\r\n"
-        "A51,Future other application procedure or you will possibly need %s.Do you still delete them?\r\n"
-        "A52,Can't remove %s,retry?\r\n"
-        "A53,The files created befor(or after) install, and future other application procedure or you will "
-        "possibly need them\r\n"
-        "A54,Removing registry keys...\r\n"
-        "A55,Deleting records in INI files...\r\n"
-        "A58,Waiting...\r\n"
-        "A80,Are you sure you want terminate the uninstall\xA3\xBF\r\n"
-        "A81,Checking the installed program...\r\n";
+        "U0,C:,0\r\n" +
+        ExpectedMessageBlock();
     g_uninstallScript.Close();
     EXPECT_EQ(ReadFileBytes(g_strInstallDir + "uninstall.ini"), expected);
 }

@@ -83,23 +83,29 @@ HWND WaitForTopWindow(DWORD pid, int nChildId, DWORD timeoutMs)
     return s.found;
 }
 
+// Polls EnumWindows with the callback until it fills *found, then reads the box.
+MessageBoxSeen WaitForBox(WNDENUMPROC find, LPARAM search, HWND* found, DWORD timeoutMs)
+{
+    WaitUntil(
+        [&] {
+            EnumWindows(find, search);
+            return *found != nullptr;
+        },
+        timeoutMs);
+    MessageBoxSeen seen;
+    if (*found)
+    {
+        seen.hwnd = *found;
+        seen.caption = WindowText(*found);
+        seen.text = ItemText(*found, 0xFFFF);
+    }
+    return seen;
+}
+
 MessageBoxSeen WaitForMessageBox(DWORD pid, DWORD timeoutMs)
 {
     TopSearch s{pid, 0, true, nullptr};
-    MessageBoxSeen seen;
-    WaitUntil(
-        [&] {
-            EnumWindows(FindTop, reinterpret_cast<LPARAM>(&s));
-            return s.found != nullptr;
-        },
-        timeoutMs);
-    if (s.found)
-    {
-        seen.hwnd = s.found;
-        seen.caption = WindowText(s.found);
-        seen.text = ItemText(s.found, 0xFFFF);
-    }
-    return seen;
+    return WaitForBox(FindTop, reinterpret_cast<LPARAM>(&s), &s.found, timeoutMs);
 }
 
 namespace {
@@ -126,20 +132,7 @@ BOOL CALLBACK FindTitled(HWND hWnd, LPARAM lParam)
 MessageBoxSeen WaitForMessageBoxTitled(const std::string& caption, DWORD timeoutMs)
 {
     TitledSearch s{caption, nullptr};
-    MessageBoxSeen seen;
-    WaitUntil(
-        [&] {
-            EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&s));
-            return s.found != nullptr;
-        },
-        timeoutMs);
-    if (s.found)
-    {
-        seen.hwnd = s.found;
-        seen.caption = WindowText(s.found);
-        seen.text = ItemText(s.found, 0xFFFF);
-    }
-    return seen;
+    return WaitForBox(FindTitled, reinterpret_cast<LPARAM>(&s), &s.found, timeoutMs);
 }
 
 void Answer(const MessageBoxSeen& box, int nButton)
